@@ -15,6 +15,8 @@ fail() {
 [ -f "$build/CMakeCache.txt" ] || fail "no configured build in $build"
 [ -x "$build/traverse-adjust" ] ||
   fail "$build/traverse-adjust is missing: build with TRAVERSE_GUI=ON before this test"
+[ -f "$build/CPackConfig.cmake" ] ||
+  fail "no packaging rules in $build: the top-level CMakeLists.txt has to include packaging/Packaging.cmake"
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
