@@ -70,10 +70,12 @@ bool IsFixed(std::string_view s, int d) {
   return !(start == 1 && s.find_first_not_of("0.", 1) == std::string_view::npos);
 }
 
-// A plain or scientific number as GeneralText writes it, finite.
+// A plain or scientific number as GeneralText writes it. Near the largest
+// double its 15 digits round past it ("1.79769313486232E+308"), so a number
+// beyond the range is a number here too; inf and nan are not.
 bool IsGeneral(std::string_view s) {
-  const traverse::NumberReading r = traverse::ReadNumber(s);
-  return r.kind == traverse::TextKind::kNumber && s.find_first_of(" \t") == std::string_view::npos;
+  return traverse::ReadNumber(s).kind != traverse::TextKind::kNotANumber &&
+         s.find_first_of(" \t") == std::string_view::npos;
 }
 
 // The fields whose every text is computed by the run, never copied from a
