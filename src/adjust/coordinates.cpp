@@ -93,9 +93,15 @@ void DistributeClosure(TraverseRecord& record) {
 }
 
 void ComputeRelativeClosure(TraverseRecord& record) {
-  record.FTotal =
-      Finite(std::sqrt(record.FxAfter * record.FxAfter + record.FyAfter * record.FyAfter),
-             "导线全长闭合差");
+  const double squares = record.FxAfter * record.FxAfter + record.FyAfter * record.FyAfter;
+  // Where the squares leave a double (a closure near 1e-160 m or 1e154 m) the
+  // closure itself is still a number: hypot takes it without squaring.
+  const bool squaresInRange =
+      squares == 0 ? record.FxAfter == 0 && record.FyAfter == 0
+                   : std::isfinite(squares) && squares >= std::numeric_limits<double>::min();
+  record.FTotal = Finite(squaresInRange ? std::sqrt(squares)
+                                        : std::hypot(record.FxAfter, record.FyAfter),
+                         "导线全长闭合差");
   const double ratio = record.FTotal == 0 ? 0.0 : record.TotalLength / record.FTotal;
   // A closure too small to divide by is an exact closure, not a failure.
   record.M = record.FTotal == 0 || !std::isfinite(ratio) ? std::numeric_limits<double>::infinity()

@@ -42,7 +42,8 @@ void ComputeCorrectionsPerMetre(TraverseRecord& record);
 // with the corrected azimuths; the same in Y.
 void DistributeClosure(TraverseRecord& record);
 
-// FTotal = sqrt(FxAfter^2 + FyAfter^2); M = trunc(TotalLength / FTotal). A
+// FTotal = sqrt(FxAfter^2 + FyAfter^2) (hypot where the squares leave a
+// double); M = trunc(TotalLength / FTotal). A
 // traverse that closes exactly (FTotal = 0, or a ratio beyond any double)
 // has M = +infinity, shown as 1/∞.
 void ComputeRelativeClosure(TraverseRecord& record);

@@ -45,7 +45,8 @@ namespace traverse {
 
 std::string TurnAngleName(const TraverseRecord& record, std::size_t point) {
   if (point == 0) return "A 点的转角 B0";
-  if (point == record.PointCount) return "闭合点 B 的转角 b" + record.N;
+  // Numbered, not with N as typed: a long typed N must not flood the message.
+  if (point == record.PointCount) return "闭合点 B 的转角 b" + GeneralText(static_cast<double>(point));
   return "第 " + GeneralText(static_cast<double>(point + 1)) + " 个转角 B" +
          GeneralText(static_cast<double>(point));
 }
