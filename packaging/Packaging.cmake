@@ -40,19 +40,19 @@ between two known points are typed one by one; it distributes the azimuth
 and coordinate closures and lists the adjusted coordinates. Chinese user
 interface.")
 
-# Named although no linked library asks for them: the X11 platform plugin the
-# window is shown through comes with libqt6gui6 and is loaded at run time, and
-# every text on screen is Chinese, boxes without a CJK font.
-set(TRAVERSE_RUNTIME_DEPENDS "libqt6gui6, fonts-arphic-uming | fonts-noto-cjk")
+# Every text on screen is Chinese: without a CJK font it shows as boxes. No
+# linked library asks for one, so it is named here.
+set(TRAVERSE_CJK_FONT "fonts-arphic-uming | fonts-noto-cjk")
 find_program(TRAVERSE_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(TRAVERSE_DPKG_SHLIBDEPS)
   # The Qt, C++ and C runtime packages with the versions the binary needs.
+  # libqt6widgets6 brings libqt6gui6, whose X11 platform plugin shows the window.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${TRAVERSE_RUNTIME_DEPENDS}")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${TRAVERSE_CJK_FONT}")
 else()
   find_package(Qt6 REQUIRED COMPONENTS Core)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6widgets6 (>= ${Qt6_VERSION}), libqt6core6 (>= ${Qt6_VERSION}), libstdc++6, libc6, ${TRAVERSE_RUNTIME_DEPENDS}")
+      "libqt6widgets6 (>= ${Qt6_VERSION}), libqt6gui6 (>= ${Qt6_VERSION}), libqt6core6 (>= ${Qt6_VERSION}), libstdc++6, libc6, ${TRAVERSE_CJK_FONT}")
 endif()
 
 include(CPack)

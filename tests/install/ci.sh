@@ -128,6 +128,8 @@ for package in libqt6widgets6 libqt6gui6 libqt6core6; do
   [[ "$depends" =~ ,\ $package[\ ,] ]] || fail "Depends lacks $package: $depends"
 done
 [[ "$depends" == *", fonts-arphic-uming | fonts-noto-cjk,"* ]] || fail "Depends lacks the CJK font: $depends"
+twice=$(field Depends | tr ',|' '\n\n' | sed 's/(.*//; s/ //g' | sort | uniq -d)
+[ -z "$twice" ] || fail "Depends names $twice more than once"
 
 contents=$(dpkg-deb -c "$deb")
 files=$(awk '$1 ~ /^-/ { sub(/^\.\/usr\//, "", $6); print $6 }' <<<"$contents" | sort)
