@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-arphic-uming
   xvfb xauth x11-utils
-  dpkg-dev file time
+  dpkg-dev file time desktop-file-utils
 )
 
 missing=()
