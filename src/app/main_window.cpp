@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <limits>
 
@@ -73,28 +74,35 @@ QStringList SongFamilies() {
 
 // The plain sans serif the system offers for a missing "MS Sans Serif" leads,
 // so that Latin letters stay sans serif; the Chinese of the start-data labels
-// falls through to a Song face.
-QStringList SansFamilies() {
+// falls through to a Song face. The probe asks for the size and weight the
+// font is used at, so that the match it makes is the one the labels reuse.
+QStringList SansFamilies(double points) {
   QFont probe("MS Sans Serif");
   probe.setStyleHint(QFont::SansSerif);
+  probe.setPointSizeF(points);
+  probe.setBold(true);
   QStringList families{"MS Sans Serif"};
   const QString stand_in = QFontInfo(probe).family();
   if (!families.contains(stand_in)) families << stand_in;
   return families + SongFamilies();
 }
 
-QFont FontOf(FontKind kind) {
-  QFont font;
-  double points = 9;
+double PointsOf(FontKind kind) {
   switch (kind) {
-    case FontKind::Song9: points = 9; break;
-    case FontKind::Song10_5: points = 10.5; break;
-    case FontKind::Song12: points = 12; break;
-    case FontKind::Song15_75: points = 15.75; break;
-    case FontKind::Sans8_25: points = 8.25; break;
+    case FontKind::Song9: return 9;
+    case FontKind::Song10_5: return 10.5;
+    case FontKind::Song12: return 12;
+    case FontKind::Song15_75: return 15.75;
+    case FontKind::Sans8_25: return 8.25;
   }
+  return 9;
+}
+
+QFont MakeFont(FontKind kind) {
+  QFont font;
+  const double points = PointsOf(kind);
   if (kind == FontKind::Sans8_25) {
-    font.setFamilies(SansFamilies());
+    font.setFamilies(SansFamilies(points));
     font.setStyleHint(QFont::SansSerif);
   } else {
     font.setFamilies(SongFamilies());
@@ -104,6 +112,21 @@ QFont FontOf(FontKind kind) {
   font.setBold(true);
   return font;
 }
+
+// Each font is matched once, not once per control.
+class Fonts {
+ public:
+  Fonts() {
+    for (FontKind kind : {FontKind::Song9, FontKind::Song10_5, FontKind::Song12,
+                          FontKind::Song15_75, FontKind::Sans8_25}) {
+      fonts_[static_cast<std::size_t>(kind)] = MakeFont(kind);
+    }
+  }
+  const QFont& Of(FontKind kind) const { return fonts_[static_cast<std::size_t>(kind)]; }
+
+ private:
+  std::array<QFont, 5> fonts_;
+};
 
 // A label shows as many whole lines as its box holds (one in a box 255 twips
 // high, two in one of 375) and nothing of the lines wrapped below them. QLabel
@@ -136,6 +159,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setObjectName("MainWindow");
   setWindowTitle(QString::fromUtf8(kWindowCaption));
   setWindowIcon(GenericWindowIcon(style()));
+  const Fonts fonts;
 
   // Lines first: the controls stand above the frame, as on a form.
   QPalette line_palette = palette();
@@ -158,7 +182,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(FontOf(place.font));
+    label->setFont(fonts.Of(place.font));
     label->setPalette(label_palette);
     label->setAutoFillBackground(true);
     label->setGeometry(Pixels(place.place));
@@ -171,7 +195,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     field->setObjectName(place.name);
     field->setMaxLength(std::numeric_limits<int>::max());
     field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    field->setFont(FontOf(i == 0 ? FontKind::Song10_5 : FontKind::Song9));
+    field->setFont(fonts.Of(i == 0 ? FontKind::Song10_5 : FontKind::Song9));
     field->setGeometry(Pixels(place.place));
     // Named after its labels, for screen readers.
     QString name = findChild<QLabel*>(place.description_label)->text().trimmed();
@@ -187,7 +211,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     button->setObjectName(place->name);
     button->setAutoDefault(false);
     button->setDefault(false);
-    button->setFont(FontOf(FontKind::Sans8_25));
+    button->setFont(fonts.Of(FontKind::Sans8_25));
     button->setStyleSheet(kButtonStyle);
     button->setGeometry(Pixels(place->place));
     connect(button, &QPushButton::clicked, this,
