@@ -172,6 +172,75 @@ void CommandsTest::failedRunLeavesTheWindowIdle_data() {
       << QStringList{"2", "1000", "", "2000", "", "258.486", "", "1644.722", "", "abc", ""}
       << QStringList{QStringLiteral("本导线含已知点共有3个导线点"), " 1000.000", " 2000.000",
                      " 258.486", " 1644.722", " abc"};
+
+  // The later failure points on a one-side traverse: A (1000, 2000) to
+  // B (1100, 2000), Ta 180, Tb 0, A's angle 180, side 100, B's angle 180, every
+  // value confirmed with an empty answer. Each row types one bad answer and
+  // gives the answers up to the last one the run asks before it fails.
+  enum Answer {
+    kN = 0, kXa = 1, kYa = 3, kXb = 5, kYb = 7, kTa = 9, kTb = 11,
+    kNameA = 13, kAngleA = 14, kSide = 16, kNameB = 18, kAngleB = 19,
+  };
+  const auto oneSide = [](Answer at, const QString& bad, int last) {
+    QStringList answers{"1",  "1000", "", "2000", "", "1100", "", "2000", "", "180", "",
+                        "0",  "",     "A", "180", "", "100",  "", "B",    "180", ""};
+    answers[at] = bad;
+    return answers.mid(0, last + 1);
+  };
+  const QString twoPoints = QStringLiteral("本导线含已知点共有2个导线点");
+  const QString startA = QStringLiteral("现在输入A点的点号");
+  const QString angleA = QStringLiteral("现在输入A点转角");
+  const QString startB = QStringLiteral("现在输入B点的点号");
+  const QString angleB = QStringLiteral("现在输入B点转角");
+  const QString side1 = QStringLiteral("现在输入1边长");
+  const QString noClosure = QStringLiteral("  0秒");
+
+  QTest::newRow("Tb not an angle, after its confirmation")
+      << oneSide(kTb, "abc", kTb + 1)
+      << QStringList{twoPoints, " 1000.000", " 2000.000", " 1100.000", " 2000.000",
+                     " 180.00000", " abc"};
+  QTest::newRow("Xa not a number, at the end of station 1")
+      << oneSide(kXa, "abc", kSide + 1)
+      << QStringList{twoPoints, " abc", " 2000.000", " 1100.000", " 2000.000", " 180.00000",
+                     " 0.00000", "B0=180.0000", "S1=100.000", "  A", "", "", "", "", "", "", "",
+                     "", "", angleA, side1, startA};
+  QTest::newRow("angle at A not a number, at the end of station 1")
+      << oneSide(kAngleA, "abc", kSide + 1)
+      << QStringList{twoPoints, " 1000.000", " 2000.000", " 1100.000", " 2000.000",
+                     " 180.00000", " 0.00000", "B0=abc", "S1=100.000", "  A", "", "", "", "",
+                     "", "", "", "", "", angleA, side1, startA};
+  QTest::newRow("side not a number, at the end of station 1")
+      << oneSide(kSide, "abc", kSide + 1)
+      << QStringList{twoPoints, " 1000.000", " 2000.000", " 1100.000", " 2000.000",
+                     " 180.00000", " 0.00000", "B0=180.0000", "S1=abc", "  A", "", "", "", "",
+                     "", "", "", "", "", angleA, side1, startA};
+  QTest::newRow("angle at B cancelled, after its confirmation")
+      << oneSide(kAngleB, kEscape, kAngleB + 1)
+      << QStringList{twoPoints, " 1000.000", " 2000.000", " 1100.000", " 2000.000",
+                     " 180.00000", " 0.00000", "b1=", "S1=100.000", "  B", "", "", "", "", "",
+                     "", "", "", "", angleB, side1, startB};
+  QTest::newRow("Xb not a number, after the angular closure")
+      << oneSide(kXb, "abc", kAngleB + 1)
+      << QStringList{twoPoints, " 1000.000", " 2000.000", " abc", " 2000.000", " 180.00000",
+                     " 0.00000", "b1=180.00000", "S1=100.000", "", "", "", noClosure, "", "",
+                     "", "", "", "", angleB, side1};
+  QTest::newRow("side of 0, total length zero before the listing")
+      << oneSide(kSide, "0", kAngleB + 1)
+      << QStringList{twoPoints, " 1000.000", " 2000.000", " 1100.000", " 2000.000",
+                     " 180.00000", " 0.00000", "b1=180.00000", "S1=0.000", "", "", "",
+                     noClosure, QStringLiteral("-100000.00毫米"), QStringLiteral("0.00毫米"), "",
+                     "", QStringLiteral("-100000.00毫米"), QStringLiteral("0.00毫米"), angleB,
+                     side1};
+  // The first closure shown in millimetres is the one before the angles are
+  // corrected: 1e308 m leaves a double there, after the angular closure.
+  QTest::newRow("side of 1e308, closure in millimetres out of range")
+      << oneSide(kSide, "1e308", kAngleB + 1)
+      << QStringList{twoPoints, " 1000.000", " 2000.000", " 1100.000", " 2000.000",
+                     " 180.00000", " 0.00000", "b1=180.00000",
+                     "S1=1" + QString(308, '0') + ".000", "", "", "", noClosure, "", "", "", "",
+                     "", "", angleB, side1};
+  QTest::newRow("confirmation out of range")
+      << oneSide(Answer(kXa + 1), "1e400", kXa + 1) << QStringList{twoPoints, " 1000.000"};
 }
 
 void CommandsTest::failedRunLeavesTheWindowIdle() {
