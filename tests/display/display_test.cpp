@@ -21,6 +21,7 @@
 
 using traverse::MainWindow;
 using traverse::PromptBox;
+using traverse::testing::UnescapeTranscriptText;
 
 namespace {
 
@@ -48,19 +49,6 @@ QStringList ReadLines(const QString& path) {
   return lines;
 }
 
-QString Unescape(const QString& text) {
-  QString out;
-  for (int i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\' || i + 1 == text.size()) {
-      out += text[i];
-      continue;
-    }
-    const QChar next = text[++i];
-    out += next == 't' ? QChar('\t') : next == 'n' ? QChar('\n') : next == 'r' ? QChar('\r') : next;
-  }
-  return out;
-}
-
 // What a transcript of the scripted run says: the prompts in order and the last
 // text written to each field.
 struct Transcript {
@@ -72,9 +60,9 @@ Transcript ReadTranscript(const QString& path) {
   Transcript transcript;
   for (const QString& line : ReadLines(path)) {
     const QStringList parts = line.split('\t');
-    if (parts[0] == "prompt") transcript.prompts << Unescape(parts.value(1));
+    if (parts[0] == "prompt") transcript.prompts << UnescapeTranscriptText(parts.value(1));
     if (parts[0] == "field") {
-      transcript.last_texts[parts.value(1).mid(4).toInt() - 1] = Unescape(parts.value(2));
+      transcript.last_texts[parts.value(1).mid(4).toInt() - 1] = UnescapeTranscriptText(parts.value(2));
     }
   }
   return transcript;

@@ -18,6 +18,7 @@
 
 using traverse::MainWindow;
 using traverse::PromptBox;
+using traverse::testing::UnescapeTranscriptText;
 using traverse::testing::ModalDriver;
 
 namespace {
@@ -55,19 +56,6 @@ struct TranscriptEvent {
   QString second;
 };
 
-QString Unescape(const QString& text) {
-  QString out;
-  for (int i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\' || i + 1 == text.size()) {
-      out += text[i];
-      continue;
-    }
-    const QChar next = text[++i];
-    out += next == 't' ? QChar('\t') : next == 'n' ? QChar('\n') : next == 'r' ? QChar('\r') : next;
-  }
-  return out;
-}
-
 QList<TranscriptEvent> ReadTranscript(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
@@ -75,7 +63,7 @@ QList<TranscriptEvent> ReadTranscript(const QString& path) {
   for (const QByteArray& raw : file.readAll().split('\n')) {
     if (raw.isEmpty()) continue;
     const QStringList parts = QString::fromUtf8(raw).split('\t');
-    events.append({parts.value(0), Unescape(parts.value(1)), Unescape(parts.value(2))});
+    events.append({parts.value(0), UnescapeTranscriptText(parts.value(1)), UnescapeTranscriptText(parts.value(2))});
   }
   return events;
 }

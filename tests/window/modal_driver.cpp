@@ -77,4 +77,17 @@ void ModalDriver::Poll() {
   steps_.pop_front();
 }
 
+QString UnescapeTranscriptText(const QString& text) {
+  QString out;
+  for (int i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      out += text[i];
+      continue;
+    }
+    const QChar next = text[++i];
+    out += next == 't' ? QChar('\t') : next == 'n' ? QChar('\n') : next == 'r' ? QChar('\r') : next;
+  }
+  return out;
+}
+
 }  // namespace traverse::testing

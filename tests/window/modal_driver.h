@@ -18,6 +18,9 @@ namespace traverse::testing {
 // input method commits it.
 void TypeInto(QLineEdit* field, const QString& text);
 
+// A text of a replay transcript as it was: \\, \t, \n and \r undone.
+QString UnescapeTranscriptText(const QString& text);
+
 class ModalDriver : public QObject {
  public:
   using Step = std::function<void(QWidget* modal)>;
