@@ -34,11 +34,7 @@ void BM_AdjustmentCore(benchmark::State& state) {
     ComputeClosureBefore(record);
 
     CorrectAngles(record);
-    StartSecondPass(record);
-    for (std::size_t k = 1; k <= n; ++k) {
-      PropagateAzimuth(record, k);
-      AccumulateIncrement(record, k);
-    }
+    SecondPass(record);
     ComputeClosureAfter(record);
     ComputeCorrectionsPerMetre(record);
     DistributeClosure(record);

@@ -57,11 +57,7 @@ void FirstPass(TraverseRecord& r) {
 void Adjust(TraverseRecord& r) {
   FirstPass(r);
   CorrectAngles(r);
-  StartSecondPass(r);
-  for (std::size_t k = 1; k <= r.PointCount; ++k) {
-    PropagateAzimuth(r, k);
-    AccumulateIncrement(r, k);
-  }
+  SecondPass(r);
   ComputeClosureAfter(r);
   ComputeCorrectionsPerMetre(r);
   DistributeClosure(r);
@@ -94,11 +90,7 @@ TEST(Adjustment, WorkedExampleBitForBit) {
   EXPECT_EQ(r.TurnAngle[1], 200.16909722222218);
   EXPECT_EQ(r.TurnAngle[2], 170.75659722222224);
   EXPECT_EQ(r.TurnAngle[3], 160.00104166666668);
-  StartSecondPass(r);
-  for (std::size_t k = 1; k <= 3; ++k) {
-    PropagateAzimuth(r, k);
-    AccumulateIncrement(r, k);
-  }
+  SecondPass(r);
   EXPECT_EQ(r.Azimuth[0], 225.5);
   EXPECT_EQ(r.Azimuth[1], 195.83159722222229);
   EXPECT_EQ(r.Azimuth[2], 216.00069444444443);

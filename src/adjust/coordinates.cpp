@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "adjust/azimuth.h"
 #include "app/number_text.h"
 #include "app/run_failure.h"
 
@@ -47,11 +48,6 @@ void ComputeClosureBefore(TraverseRecord& record) {
   record.FyBefore = Finite(record.CoordY[n] - NumberOfText(record.Yb, kYbName), "横座标闭合差");
 }
 
-void StartSecondPass(TraverseRecord& record) {
-  record.SumDeltaX = 0;
-  record.SumDeltaY = 0;
-}
-
 void AccumulateIncrement(TraverseRecord& record, std::size_t k) {
   const double a = record.Azimuth[k] * record.DegToRad;
   const double side = SideLengthValue(record, k);
@@ -61,6 +57,15 @@ void AccumulateIncrement(TraverseRecord& record, std::size_t k) {
   record.SumDeltaY = record.SumDeltaY + record.DeltaY[k];
   CheckFinite(record.SumDeltaX, "纵座标增量之和", k);
   CheckFinite(record.SumDeltaY, "横座标增量之和", k);
+}
+
+void SecondPass(TraverseRecord& record) {
+  record.SumDeltaX = 0;
+  record.SumDeltaY = 0;
+  for (std::size_t k = 1; k <= record.PointCount; ++k) {
+    PropagateAzimuth(record, k);
+    AccumulateIncrement(record, k);
+  }
 }
 
 void ComputeClosureAfter(TraverseRecord& record) {

@@ -24,12 +24,13 @@ void AdvanceFirstPass(TraverseRecord& record, std::size_t k);
 // FxBefore = CoordX[N] - Xb, FyBefore = CoordY[N] - Yb (first-pass values).
 void ComputeClosureBefore(TraverseRecord& record);
 
-// Starts the second pass: SumDeltaX = SumDeltaY = 0.
-void StartSecondPass(TraverseRecord& record);
-
 // Second pass, side k: DeltaX[k], DeltaY[k] from the corrected Azimuth[k],
 // added to SumDeltaX, SumDeltaY.
 void AccumulateIncrement(TraverseRecord& record, std::size_t k);
+
+// The whole second pass after the angle correction: SumDeltaX = SumDeltaY = 0,
+// then for k = 1..N the corrected Azimuth[k] and AccumulateIncrement(k).
+void SecondPass(TraverseRecord& record);
 
 // FxAfter = (Xa + SumDeltaX) - Xb, FyAfter = (Ya + SumDeltaY) - Yb.
 void ComputeClosureAfter(TraverseRecord& record);

@@ -39,11 +39,7 @@ void Run(TraverseRecord& record, UserInterface& ui) {
   ShowClosuresBefore(record, ui);
 
   CorrectAngles(record);
-  StartSecondPass(record);
-  for (std::size_t k = 1; k <= n; ++k) {
-    PropagateAzimuth(record, k);
-    AccumulateIncrement(record, k);
-  }
+  SecondPass(record);
   ComputeClosureAfter(record);
   ShowClosuresAfter(record, ui);
   ComputeCorrectionsPerMetre(record);
